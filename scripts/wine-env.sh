@@ -1,0 +1,34 @@
+# Sourced by the scripts: the Wine settings shared by the tests, the demo and the benchmark.
+# wine_prefix FOLDER makes a throwaway prefix there once and starts a persistent wineserver for it.
+
+export WINEDEBUG=-all
+# No Mono or Gecko installer prompts when a prefix is made.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Debian's wine script prefers the 32-bit loader whenever it is installed, even on kernels that
+# cannot run 32-bit programs, so 64-bit programs go straight to the 64-bit loader.
+WINE64=/usr/lib/wine/wine64
+[ -x "$WINE64" ] || WINE64=$(command -v wine64 || command -v wine)
+WINE32=/usr/lib/wine/wine
+[ -x "$WINE32" ] || WINE32=$(command -v wine)
+
+# Whether this kernel runs 32-bit x86 programs at all (some virtual machines have it switched off).
+can_run_32bit() {
+  "$WINE32" --version >/dev/null 2>&1
+}
+
+wine_prefix() {
+  export WINEPREFIX="$1"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "making the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  wineserver -p
+}
+
+stop_wineservers() {
+  for prefix in "$@"; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  done
+}

@@ -1,0 +1,78 @@
+#include "platform/files.h"
+
+#include "platform/failures.h"
+#include "platform/system_calls.h"
+
+#include <vector>
+
+namespace {
+
+// A directory search handle; FindFirstFileA reports failure as INVALID_HANDLE_VALUE.
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle()
+    {
+        if (IsValid()) osFindClose(handle_);
+    }
+    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+bool IsExistingFile(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    const FindHandle search(osFindFirstFileA(path.c_str(), &found));
+    if (!search.IsValid() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+    FILETIME localTime;
+    WORD dosDate;
+    WORD dosTime;
+    return osFileTimeToLocalFileTime(&found.ftLastWriteTime, &localTime) &&
+           osFileTimeToDosDateTime(&localTime, &dosDate, &dosTime);
+}
+
+std::string ExecutablePath()
+{
+    std::vector<char> buffer(MAX_PATH + 1);
+    for (;;) {
+        const DWORD length = osGetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) RaiseInOutError(osGetLastError());
+        // A path that does not fit comes back cut to the buffer's size.
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+ReadOnlyFile::ReadOnlyFile(const std::string& path)
+    : handle_(osCreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr))
+{
+    if (handle_ == INVALID_HANDLE_VALUE) RaiseInOutError(osGetLastError());
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    if (handle_ != INVALID_HANDLE_VALUE) osCloseHandle(handle_);
+}
+
+size_t ReadOnlyFile::Read(char* buffer, size_t capacity)
+{
+    DWORD count = 0;
+    if (!osReadFile(handle_, buffer, static_cast<DWORD>(capacity), &count, nullptr)) {
+        RaiseInOutError(osGetLastError());
+    }
+    return count;
+}
+
+void ReadOnlyFile::Close()
+{
+    HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    if (!osCloseHandle(handle)) RaiseInOutError(osGetLastError());
+}

@@ -1,0 +1,31 @@
+// Files as the run and the list-file reader see them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// True when a directory search for the path, exactly as given (wildcards match), finds a first
+// entry that is not a directory and whose last-write time converts to an MS-DOS date and time.
+// Never fails; false for the empty path.
+bool IsExistingFile(const std::string& path);
+
+// The full path of the running executable, however long.
+std::string ExecutablePath();
+
+// A file opened for sequential reading, shared for reading only. Every failure raises EInOutError
+// with the system's error code.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const std::string& path);
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    // Closes the file if Close was not reached, as when a failure passes through.
+    ~ReadOnlyFile();
+
+    // Reads up to capacity bytes; 0 means the end of the data.
+    size_t Read(char* buffer, size_t capacity);
+    void Close();
+
+private:
+    void* handle_;
+};
