@@ -21,14 +21,17 @@ wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "making the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null || true
     wineserver -w
   fi
-  wineserver -p
+  # Wine's services outlive the program that starts them and keep its output open, which would
+  # hold a test runner's pipe until they end: start them here, writing nowhere.
+  wineserver -p >/dev/null 2>&1 </dev/null
+  "$WINE64" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 stop_wineservers() {
   for prefix in "$@"; do
-    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 </dev/null || true
   done
 }

@@ -29,6 +29,16 @@ EIntOverflow::EIntOverflow(const void* address)
 {
 }
 
+__attribute__((noinline)) void RaiseException(std::string message)
+{
+    throw Exception(std::move(message), DESKROTATE_CALLER_ADDRESS());
+}
+
+__attribute__((noinline)) void RaiseRegistryException(std::string message)
+{
+    throw ERegistryException(std::move(message), DESKROTATE_CALLER_ADDRESS());
+}
+
 __attribute__((noinline)) void RaiseInOutError(uint32_t code)
 {
     throw EInOutError(code, DESKROTATE_CALLER_ADDRESS());

@@ -58,6 +58,8 @@ public:
 // inside the caller. Raise helpers are kept out of line so that this names the place of the raise.
 #define DESKROTATE_CALLER_ADDRESS() __builtin_extract_return_addr(__builtin_return_address(0))
 
+[[noreturn]] void RaiseException(std::string message);
 [[noreturn]] void RaiseInOutError(uint32_t code);
+[[noreturn]] void RaiseRegistryException(std::string message);
 [[noreturn]] void RaiseRangeError();
 [[noreturn]] void RaiseIntOverflow();

@@ -1,5 +1,6 @@
 #include "platform/messages.h"
 
+#include <algorithm>
 #include <cstring>
 
 const char* MessageText(MessageId id)
@@ -37,20 +38,53 @@ const char* MessageText(MessageId id)
     return "";
 }
 
-std::string FormatMessageText(MessageId id, std::initializer_list<std::string> arguments)
+namespace {
+
+bool IsPlaceholder(const char* p)
 {
-    const char* text = MessageText(id);
-    const std::string* next = arguments.begin();
-    std::string result;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (p[0] == '%' && (p[1] == 's' || p[1] == 'd' || p[1] == 'p') && next != arguments.end()) {
-            result += *next++;
-            ++p;
+    return p[0] == '%' && (p[1] == 's' || p[1] == 'd' || p[1] == 'p');
+}
+
+// Hands the message's literal parts and the arguments in place of its placeholders to append.
+template <typename Append>
+void FillPlaceholders(MessageId id, std::initializer_list<std::string_view> arguments, Append append)
+{
+    const char* literal = MessageText(id);
+    const std::string_view* next = arguments.begin();
+    const char* p = literal;
+    while (*p != '\0') {
+        if (IsPlaceholder(p) && next != arguments.end()) {
+            append(std::string_view(literal, static_cast<size_t>(p - literal)));
+            append(*next++);
+            p += 2;
+            literal = p;
         } else {
-            result += *p;
+            ++p;
         }
     }
+    append(std::string_view(literal, static_cast<size_t>(p - literal)));
+}
+
+}  // namespace
+
+std::string FormatMessageText(MessageId id, std::initializer_list<std::string_view> arguments)
+{
+    std::string result;
+    FillPlaceholders(id, arguments, [&](std::string_view part) { result += part; });
     return result;
+}
+
+size_t FormatMessageInto(char* buffer, size_t capacity, MessageId id,
+                         std::initializer_list<std::string_view> arguments)
+{
+    size_t length = 0;
+    FillPlaceholders(id, arguments, [&](std::string_view part) {
+        const size_t copied = std::min(part.size(), capacity - 1 - length);
+        std::memcpy(buffer + length, part.data(), copied);
+        length += copied;
+    });
+    buffer[length] = '\0';
+    return length;
 }
 
 std::string InOutErrorMessage(uint32_t code)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 enum class MessageId : uint32_t {
     FileNotFound,          // I/O error 2
@@ -28,7 +29,12 @@ const char* MessageText(MessageId id);
 
 // The message with its placeholders ("%s", "%d", "%p") replaced, in order, by the arguments,
 // which the caller has already turned into text. Bytes are copied as they are.
-std::string FormatMessageText(MessageId id, std::initializer_list<std::string> arguments);
+std::string FormatMessageText(MessageId id, std::initializer_list<std::string_view> arguments);
+
+// The same into a buffer of capacity bytes, cut to fit and NUL-terminated; gives the length.
+// Allocates nothing.
+size_t FormatMessageInto(char* buffer, size_t capacity, MessageId id,
+                         std::initializer_list<std::string_view> arguments);
 
 // The message of an I/O error with the given system error code.
 std::string InOutErrorMessage(uint32_t code);

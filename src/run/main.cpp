@@ -1,4 +1,6 @@
+#include "run/rotation.h"
+
 int main()
 {
-    return 0;
+    RunRotation();
 }

@@ -1,0 +1,77 @@
+#include "run/rotation.h"
+
+#include "lists/load_candidate_lists.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "run/failure_report.h"
+#include "stores/registry_settings.h"
+
+#include <new>
+#include <stdexcept>
+
+std::string WindowsDir;
+std::string SystemDir;
+std::string CurrentSetting;
+int32_t ChosenIndex = 0;
+std::string CandidatePath;
+
+namespace {
+
+constexpr uint32_t Windows95Family = 1;
+constexpr uint32_t WindowsNtFamily = 2;
+
+void RotateEventSound(int32_t soundEvent, const CandidateList& sounds)
+{
+    if (sounds.count < 1) return;
+    CurrentSetting = ReadEventSound(soundEvent);
+    ChooseCandidate(sounds, SoundFolder);
+    if (IsExistingFile(CandidatePath)) WriteEventSound(soundEvent, CandidatePath);
+}
+
+void RotateScreenSaver()
+{
+    if (ScreenSaverCount < 1) return;
+    switch (PlatformId()) {
+    case WindowsNtFamily:
+        CurrentSetting = ReadDesktopScreenSaver();
+        ChooseCandidate(ScreenSavers, SystemDir + "\\");
+        if (IsExistingFile(CandidatePath)) WriteDesktopScreenSaver(CandidatePath);
+        break;
+    case Windows95Family:
+    default:
+        // Only the two families keep the screen saver where this program knows to find it.
+        break;
+    }
+}
+
+void RotateWallpaper()
+{
+    if (WallpaperCount < 1) return;
+    CurrentSetting = ReadWallpaper();
+    ChooseCandidate(Wallpapers, WindowsDir + "\\");
+    if (IsExistingFile(CandidatePath)) WriteWallpaper(CandidatePath);
+}
+
+}  // namespace
+
+void RunRotation()
+{
+    try {
+        WindowsDir = WindowsDirectory();
+        SystemDir = SystemDirectory();
+        LoadCandidateLists();
+        SeedRandom();
+        RotateEventSound(1, StartSounds);
+        RotateEventSound(2, ExitSounds);
+        RotateScreenSaver();
+        RotateWallpaper();
+    } catch (const Exception& failure) {
+        ReportFailure(failure);
+    } catch (const std::bad_alloc&) {
+        ReportFailure(EOutOfMemory(nullptr));
+    } catch (const std::length_error&) {
+        // A string longer than the address space allows is memory that cannot be had.
+        ReportFailure(EOutOfMemory(nullptr));
+    }
+    EndProcess(0);
+}

@@ -1,0 +1,138 @@
+// The real DeskRotate.exe, started as a process of its own with a list file beside it.
+#include "support/processes.h"
+#include "support/rotation_scene.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class DeskRotateExeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = MakeScratchFolder("exe");
+        program_ = folder_ + "\\DeskRotate.exe";
+        ASSERT_TRUE(CopyFileTo(BuildFolder() + "\\" DESKROTATE_EXE, program_));
+    }
+    void TearDown() override
+    {
+        DeleteFileA(program_.c_str());
+        DeleteFileA((folder_ + "\\DeskRotate.DAT").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+
+    DWORD RunWithList(const std::string& listFile)
+    {
+        WriteFileBytes(folder_ + "\\DeskRotate.DAT", listFile);
+        return RunProgram(program_).exitCode;
+    }
+
+    RotationScene scene_;
+    std::string folder_;
+    std::string program_;
+};
+
+TEST_F(DeskRotateExeTest, RotatesTheExampleLists)
+{
+    const RotationScene& s = scene_;
+    const std::string list = s.ListFile({s.SoundEntry(1), "Not use", s.SoundEntry(2), "Not used yet", s.SoundEntry(3)},
+                                        {}, {s.SaverEntry(1), s.SaverEntry(2)}, {s.WallpaperEntry(1), "Not use",
+                                                                                 s.WallpaperEntry(3)});
+    std::set<std::string> startSounds;
+    std::string previousSaver = "(before)";
+    for (int run = 0; run < 4; ++run) {
+        ASSERT_EQ(RunWithList(list), 0u);
+        const SettingValues after = ReadSettingValues();
+        EXPECT_EQ(after.startSound.type, static_cast<DWORD>(REG_SZ));
+        startSounds.insert(TextOf(after.startSound));
+        EXPECT_EQ(TextOf(after.exitSound), "(before)");
+        // Two candidates, so each run takes the one that is not current.
+        EXPECT_NE(TextOf(after.screenSaver), previousSaver);
+        previousSaver = TextOf(after.screenSaver);
+        EXPECT_TRUE(previousSaver == s.SaverPath(1) || previousSaver == s.SaverPath(2)) << previousSaver;
+        const std::string wallpaper = TextOf(after.wallpaper);
+        EXPECT_TRUE(wallpaper == s.WallpaperPath(1) || wallpaper == s.WallpaperPath(3)) << wallpaper;
+    }
+    for (const std::string& sound : startSounds) {
+        EXPECT_TRUE(sound == s.SoundPath(1) || sound == s.SoundPath(2) || sound == s.SoundPath(3)) << sound;
+    }
+}
+
+TEST_F(DeskRotateExeTest, WithoutWorkChangesNothing)
+{
+    const SettingValues before = ReadSettingValues();
+    EXPECT_EQ(RunProgram(program_).exitCode, 0u) << "no list file";
+    EXPECT_EQ(RunWithList(scene_.ListFile({}, {}, {}, {})), 0u) << "all lists empty";
+    EXPECT_EQ(RunWithList(""), 0u) << "empty list file";
+    const SettingValues after = ReadSettingValues();
+    EXPECT_EQ(after.startSound.data, before.startSound.data);
+    EXPECT_EQ(after.exitSound.data, before.exitSound.data);
+    EXPECT_EQ(after.screenSaver.data, before.screenSaver.data);
+    EXPECT_EQ(after.wallpaper.data, before.wallpaper.data);
+}
+
+TEST_F(DeskRotateExeTest, ASingleEntryNamingTheCurrentValueIsWrittenAgain)
+{
+    // Stored as REG_EXPAND_SZ, so that the rewrite shows in the type.
+    const std::string current = scene_.WallpaperPath(1);
+    SetRawValue(DesktopKey, "Wallpaper", REG_EXPAND_SZ, current + '\0');
+    ASSERT_EQ(RunWithList(scene_.ListFile({}, {}, {}, {scene_.WallpaperEntry(1)})), 0u);
+    const RawValue after = ReadSettingValues().wallpaper;
+    EXPECT_EQ(after.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(TextOf(after), current);
+}
+
+TEST_F(DeskRotateExeTest, TheCurrentValueInAnotherCaseIsNeverChosen)
+{
+    CharUpperBuffA(&scene_.soundFolder[0], static_cast<DWORD>(scene_.soundFolder.size()));
+    const std::string list = scene_.ListFile({"SOUND1.WAV", scene_.SoundEntry(2)}, {}, {}, {});
+    for (int run = 0; run < 8; ++run) {
+        SetRawValue(StartSoundKey, "", REG_SZ, scene_.SoundPath(1) + '\0');
+        ASSERT_EQ(RunWithList(list), 0u);
+        const std::string chosen = TextOf(ReadSettingValues().startSound);
+        EXPECT_EQ(chosen, scene_.soundFolder + "\\" + scene_.SoundEntry(2)) << "run " << run;
+    }
+}
+
+TEST_F(DeskRotateExeTest, EntriesWithoutAFileAreNotWritten)
+{
+    struct EntryCase {
+        const char* name;
+        std::string entry;
+    };
+    const std::vector<EntryCase> cases = {
+        {"missing file", "gone.wav"},
+        {"empty entry", ""},
+        {"a folder", "."},
+    };
+    for (const EntryCase& c : cases) {
+        ASSERT_EQ(RunWithList(scene_.ListFile({c.entry}, {c.entry}, {}, {c.entry})), 0u) << c.name;
+        const SettingValues after = ReadSettingValues();
+        EXPECT_EQ(TextOf(after.startSound), "(before)") << c.name;
+        EXPECT_EQ(TextOf(after.exitSound), "(before)") << c.name;
+        EXPECT_EQ(TextOf(after.wallpaper), "(before)") << c.name;
+    }
+}
+
+TEST_F(DeskRotateExeTest, AWildcardEntryIsWrittenAsItStands)
+{
+    ASSERT_EQ(RunWithList(scene_.ListFile({"sound?.wav"}, {}, {}, {})), 0u);
+    EXPECT_EQ(TextOf(ReadSettingValues().startSound), scene_.soundFolder + "\\sound?.wav");
+}
+
+TEST_F(DeskRotateExeTest, AFailureKeepsEarlierStepsAndSkipsLaterOnes)
+{
+    SetRawValue(ExitSoundKey, "", REG_DWORD, std::string("\x01\0\0\0", 4));
+    const DWORD exitCode = RunWithList(scene_.ListFile({scene_.SoundEntry(1)}, {scene_.SoundEntry(2)},
+                                                       {scene_.SaverEntry(1)}, {scene_.WallpaperEntry(1)}));
+    EXPECT_EQ(exitCode, 1u);
+    const SettingValues after = ReadSettingValues();
+    EXPECT_EQ(TextOf(after.startSound), scene_.SoundPath(1));
+    EXPECT_EQ(after.exitSound.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(TextOf(after.screenSaver), "(before)");
+    EXPECT_EQ(TextOf(after.wallpaper), "(before)");
+}
+
+}  // namespace
