@@ -3,6 +3,7 @@
 #include "platform/failures.h"
 #include "platform/system_calls.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -35,6 +36,20 @@ bool IsExistingFile(const std::string& path)
     WORD dosTime;
     return osFileTimeToLocalFileTime(&found.ftLastWriteTime, &localTime) &&
            osFileTimeToDosDateTime(&localTime, &dosDate, &dosTime);
+}
+
+bool FindFirstEntryName(const std::string& path, std::string* name)
+{
+    WIN32_FIND_DATAA found;
+    const FindHandle search(osFindFirstFileA(path.c_str(), &found));
+    if (!search.IsValid()) return false;
+    *name = found.cFileName;
+    return true;
+}
+
+uint32_t QueryShortPathName(const std::string& path, std::vector<char>& buffer)
+{
+    return osGetShortPathNameA(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
 }
 
 std::string ExecutablePath()

@@ -2,12 +2,22 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // True when a directory search for the path, exactly as given (wildcards match), finds a first
 // entry that is not a directory and whose last-write time converts to an MS-DOS date and time.
 // Never fails; false for the empty path.
 bool IsExistingFile(const std::string& path);
+
+// The long name of the first entry, directories included, that a directory search for the path
+// finds; false when it finds none.
+bool FindFirstEntryName(const std::string& path, std::string* name);
+
+// GetShortPathNameA into the buffer: the length written, 0 on failure, or, when the buffer is too
+// small, the size needed including the terminator.
+uint32_t QueryShortPathName(const std::string& path, std::vector<char>& buffer);
 
 // The full path of the running executable, however long.
 std::string ExecutablePath();

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "run/failure_report.h"
+#include "stores/boot_screen_saver.h"
 #include "stores/registry_settings.h"
 
 #include <new>
@@ -38,6 +39,8 @@ void RotateScreenSaver()
         if (IsExistingFile(CandidatePath)) WriteDesktopScreenSaver(CandidatePath);
         break;
     case Windows95Family:
+        RotateBootScreenSaver();
+        break;
     default:
         // Only the two families keep the screen saver where this program knows to find it.
         break;

@@ -135,4 +135,76 @@ TEST_F(DeskRotateExeTest, AFailureKeepsEarlierStepsAndSkipsLaterOnes)
     EXPECT_EQ(TextOf(after.wallpaper), "(before)");
 }
 
+// SYSTEM.INI of the prefix's Windows directory, saved and put back around each case, and the
+// version that Wine reports to DeskRotate.exe.
+class Windows95FamilyTest : public DeskRotateExeTest {
+protected:
+    void SetUp() override
+    {
+        DeskRotateExeTest::SetUp();
+        char windows[MAX_PATH];
+        systemIni_ = std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) + "\\SYSTEM.INI";
+        saved_ = CopyFileA(systemIni_.c_str(), (folder_ + "\\saved.ini").c_str(), FALSE) != 0;
+    }
+    void TearDown() override
+    {
+        DeleteUserKey(VersionKey);
+        if (saved_) CopyFileA((folder_ + "\\saved.ini").c_str(), systemIni_.c_str(), FALSE);
+        DeleteFileA((folder_ + "\\saved.ini").c_str());
+        DeskRotateExeTest::TearDown();
+    }
+
+    void ReportWindows98()
+    {
+        CreateUserKey(VersionKey);
+        SetRawValue(VersionKey, "Version", REG_SZ, std::string("win98", 6));
+    }
+    std::string BootScreenSaver()
+    {
+        char value[1024];
+        GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "??", value, sizeof value, systemIni_.c_str());
+        return value;
+    }
+    static std::string ShortNameOf(const std::string& path)
+    {
+        char buffer[MAX_PATH];
+        return std::string(buffer, GetShortPathNameA(path.c_str(), buffer, sizeof buffer));
+    }
+
+    const std::string VersionKey = "Software\\Wine\\AppDefaults\\DeskRotate.exe";
+    std::string systemIni_;
+    bool saved_ = false;
+};
+
+TEST_F(Windows95FamilyTest, WritesTheShortFormIntoSystemIni)
+{
+    ReportWindows98();
+    WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", "", systemIni_.c_str());
+    const std::string list = scene_.ListFile({}, {}, {scene_.SaverEntry(1), scene_.SaverEntry(2)}, {});
+    ASSERT_EQ(RunWithList(list), 0u);
+    const std::string written = BootScreenSaver();
+    EXPECT_TRUE(written == ShortNameOf(scene_.SaverPath(1)) || written == ShortNameOf(scene_.SaverPath(2))) << written;
+    EXPECT_NE(written.find('~'), std::string::npos) << written;
+    EXPECT_EQ(TextOf(ReadSettingValues().screenSaver), "(before)");
+}
+
+TEST_F(Windows95FamilyTest, RecognisesTheCurrentValueInItsShortForm)
+{
+    ReportWindows98();
+    const std::string list = scene_.ListFile({}, {}, {scene_.SaverEntry(1), scene_.SaverEntry(2)}, {});
+    for (int run = 0; run < 5; ++run) {
+        WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", ShortNameOf(scene_.SaverPath(1)).c_str(), systemIni_.c_str());
+        ASSERT_EQ(RunWithList(list), 0u);
+        EXPECT_EQ(BootScreenSaver(), ShortNameOf(scene_.SaverPath(2))) << "run " << run;
+    }
+}
+
+TEST_F(Windows95FamilyTest, TheNtFamilyLeavesSystemIniAlone)
+{
+    WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", "C:\\KEPT.SCR", systemIni_.c_str());
+    ASSERT_EQ(RunWithList(scene_.ListFile({}, {}, {scene_.SaverEntry(1)}, {})), 0u);
+    EXPECT_EQ(BootScreenSaver(), "C:\\KEPT.SCR");
+    EXPECT_EQ(TextOf(ReadSettingValues().screenSaver), scene_.SaverPath(1));
+}
+
 }  // namespace
