@@ -135,6 +135,57 @@ TEST_F(DeskRotateExeTest, AFailureKeepsEarlierStepsAndSkipsLaterOnes)
     EXPECT_EQ(TextOf(after.wallpaper), "(before)");
 }
 
+// List files no user means to write: each run ends within seconds with exit code 0 or 1, never
+// a crash code, and writes no value that is not a whole path.
+TEST_F(DeskRotateExeTest, HostileListFilesNeverCrashOrHang)
+{
+    std::string binary(65536, '\0');
+    uint32_t state = 12345;
+    for (char& byte : binary) byte = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    std::string manyLines;
+    for (int i = 0; i < 1000000; ++i) manyLines += "x.wav\r\n";
+    const std::string longEntry = std::string(400, 'n') + ".wav";
+    struct HostileCase {
+        const char* name;
+        std::string list;
+    };
+    const std::vector<HostileCase> cases = {
+        {"empty file", ""},
+        {"one Ctrl-Z", "\x1A"},
+        {"random binary", binary},
+        {"a million short lines", manyLines},
+        {"entries longer than MAX_PATH", scene_.ListFile({longEntry}, {longEntry}, {longEntry}, {longEntry})},
+        {"folder line longer than MAX_PATH",
+         "Sound folder\r\nC:\\" + std::string(300, 'f') + "\r\nStart\r\n" + scene_.SoundEntry(1) + "\r\n"},
+        {"a single line of 200 MB", std::string(200u << 20, 'L')},
+    };
+    for (const HostileCase& c : cases) {
+        WriteFileBytes(folder_ + "\\DeskRotate.DAT", c.list);
+        const DWORD start = GetTickCount();
+        const DWORD exitCode = RunProgram(program_, "", 30000).exitCode;
+        EXPECT_TRUE(exitCode == 0 || exitCode == 1) << c.name << ": exit code " << exitCode;
+        EXPECT_LT(GetTickCount() - start, 30000u) << c.name;
+        const SettingValues after = ReadSettingValues();
+        for (const RawValue* value : {&after.startSound, &after.exitSound, &after.wallpaper}) {
+            EXPECT_TRUE(TextOf(*value) == "(before)") << c.name << ": " << TextOf(*value).substr(0, 80);
+        }
+    }
+}
+
+TEST_F(DeskRotateExeTest, AnEntryWithANulByteIsStoredUpToIt)
+{
+    const std::string entry = scene_.SoundEntry(1) + std::string(1, '\0') + "junk";
+    ASSERT_EQ(RunWithList(scene_.ListFile({entry}, {}, {}, {})), 0u);
+    EXPECT_EQ(ReadSettingValues().startSound.data, scene_.SoundPath(1) + '\0');
+}
+
+TEST_F(DeskRotateExeTest, ARegistryValueOfOneMegabyteIsReadAndReplaced)
+{
+    SetRawValue(DesktopKey, "Wallpaper", REG_SZ, std::string(1 << 20, 'w') + '\0');
+    ASSERT_EQ(RunWithList(scene_.ListFile({}, {}, {}, {scene_.WallpaperEntry(1)})), 0u);
+    EXPECT_EQ(TextOf(ReadSettingValues().wallpaper), scene_.WallpaperPath(1));
+}
+
 // SYSTEM.INI of the prefix's Windows directory, saved and put back around each case, and the
 // version that Wine reports to DeskRotate.exe.
 class Windows95FamilyTest : public DeskRotateExeTest {
