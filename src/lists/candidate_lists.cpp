@@ -71,13 +71,13 @@ std::string SoundFolderOf(std::string folder, const LeadByteTable& leadBytes)
 
 void ReadCandidateLists(LineReader& reader, const LeadByteTable& leadBytes)
 {
-    reader.ReadLine();
+    reader.SkipLine();
     SoundFolder = SoundFolderOf(reader.ReadLine(), leadBytes);
-    reader.ReadLine();
+    reader.SkipLine();
     if (!ReadSection(reader, StartSounds)) return;
-    reader.ReadLine();
+    reader.SkipLine();
     if (!ReadSection(reader, ExitSounds)) return;
-    reader.ReadLine();
+    reader.SkipLine();
     if (!ReadSection(reader, ScreenSavers)) return;
     if (reader.ReadLine() != WallpaperHeading) return;
     ReadSection(reader, Wallpapers);
