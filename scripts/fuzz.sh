@@ -14,7 +14,7 @@ for target in list_reader path_scans; do
   echo "== $target, $seconds s"
   status=0
   build/fuzz/${target}_fuzzer -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-    -artifact_prefix=build/fuzz/artifacts/$target- "$corpus" >build/fuzz/$target.log 2>&1 || status=$?
-  grep -a -E '^stat::number_of_executed_units|^Done|ERROR|SUMMARY|Test unit written' build/fuzz/$target.log || true
-  [ "$status" -eq 0 ] || { echo "$target found a fault: see build/fuzz/$target.log"; exit 1; }
+    -artifact_prefix=build/fuzz/artifacts/$target- "$corpus" >build/fuzz/$target-$seconds.log 2>&1 || status=$?
+  grep -a -E '^stat::number_of_executed_units|^Done|ERROR|SUMMARY|Test unit written' build/fuzz/$target-$seconds.log || true
+  [ "$status" -eq 0 ] || { echo "$target found a fault: see build/fuzz/$target-$seconds.log"; exit 1; }
 done

@@ -216,12 +216,6 @@ protected:
         GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "??", value, sizeof value, systemIni_.c_str());
         return value;
     }
-    static std::string ShortNameOf(const std::string& path)
-    {
-        char buffer[MAX_PATH];
-        return std::string(buffer, GetShortPathNameA(path.c_str(), buffer, sizeof buffer));
-    }
-
     const std::string VersionKey = "Software\\Wine\\AppDefaults\\DeskRotate.exe";
     std::string systemIni_;
     bool saved_ = false;

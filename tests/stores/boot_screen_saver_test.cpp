@@ -10,13 +10,6 @@
 
 namespace {
 
-std::string ShortNameOf(const std::string& path)
-{
-    char buffer[MAX_PATH];
-    const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
-    return std::string(buffer, length);
-}
-
 std::string LastComponent(const std::string& path)
 {
     return path.substr(path.rfind('\\') + 1);

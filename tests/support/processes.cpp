@@ -119,3 +119,10 @@ bool CopyFileTo(const std::string& from, const std::string& to)
 {
     return CopyFileW(LongPathW(from).c_str(), LongPathW(to).c_str(), FALSE) != 0;
 }
+
+std::string ShortNameOf(const std::string& path)
+{
+    char buffer[MAX_PATH];
+    const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
+    return std::string(buffer, length < sizeof buffer ? length : 0);
+}
