@@ -35,6 +35,9 @@ for preset in host windows-x86_64 windows-i686; do
   run_preset "$preset" || failed=1
 done
 
+echo "== fuzz (bounded)"
+bash scripts/fuzz.sh 5 || failed=1
+
 if [ "$failed" -ne 0 ]; then
   echo "FAILED"
   exit 1

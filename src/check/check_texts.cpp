@@ -39,8 +39,6 @@ const char* CheckTextOf(CheckText id)
         return "%s: \x8C\xF3\x95\xE2 %s \x8C\x8F\x81" "A\x8C\xBB\x8D\xDD\x82\xCC\x92l: %s";  // %s: 候補 %s 件、現在の値: %s
     case CheckText::CurrentEmpty:
         return "(\x82\xC8\x82\xB5)";  // (なし)
-    case CheckText::CurrentNotRead:
-        return "(SYSTEM.INI \x82\xCC\x92l\x82\xCD\x93\xC7\x82\xDD\x82\xDC\x82\xB9\x82\xF1)";  // (SYSTEM.INI の値は読みません)
     case CheckText::NextChoices:
         return "    \x8E\x9F\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDC\x82\xEA\x82\xA4\x82\xE9\x8C\xF3\x95\xE2: %s";  //     次に書き込まれうる候補: %s
     case CheckText::NeverWritten:

@@ -21,7 +21,6 @@ enum class CheckText {
     SettingsHeader,
     SettingCount,  // %s setting, count, current value
     CurrentEmpty,
-    CurrentNotRead,
     NextChoices,  // %s the entries
     NeverWritten,  // %s the entries
     NoCandidates,  // %s setting

@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "run/compositions.h"
 #include "run/rotation.h"
+#include "stores/boot_screen_saver.h"
 #include "stores/registry_settings.h"
 
 #include <algorithm>
@@ -257,9 +258,12 @@ std::wstring CurrentValueOf(const Setting& setting)
         value = ReadEventSound(1);
     } else if (&setting.list == &ExitSounds) {
         value = ReadEventSound(2);
+    } else if (&setting.list == &ScreenSavers && PlatformId() == Windows95Family) {
+        // Stored in its short form; the run compares the candidates with its long form.
+        CreateSystemIni();
+        value = LongPathOf(ReadBootScreenSaver());
+        ReleaseSystemIni();
     } else if (&setting.list == &ScreenSavers) {
-        // The Windows 95 family keeps it in SYSTEM.INI, which this program does not read.
-        if (PlatformId() != WindowsNtFamily) return Said(CheckText::CurrentNotRead);
         value = ReadDesktopScreenSaver();
     } else {
         value = ReadWallpaper();

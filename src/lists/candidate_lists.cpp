@@ -50,10 +50,16 @@ class ObservedReader {
 public:
     ObservedReader(LineReader& reader, ListLineObserver* observer) : reader_(reader), observer_(observer) {}
 
+    // Without an observer nothing of the line is kept: line 1 may be as long as the file.
     void IgnoreLine()
     {
+        if (observer_ == nullptr) {
+            ++lineNumber_;
+            reader_.SkipLine();
+            return;
+        }
         const std::string line = NextLine();
-        if (observer_ != nullptr) observer_->IgnoredLine(lineNumber_, line);
+        observer_->IgnoredLine(lineNumber_, line);
     }
 
     void ReadFolder(const LeadByteTable& leadBytes);

@@ -8,6 +8,27 @@ constexpr char CarriageReturn = '\r';
 constexpr char LineFeed = '\n';
 constexpr char EndOfFileMark = '\x1A';
 
+bool IsLineStop(char c)
+{
+    return c == CarriageReturn || c == EndOfFileMark;
+}
+
+// The first CR or Ctrl-Z in the range, or its end. Blocks without either are passed over with a
+// test that the compiler turns into vector instructions, which keeps a long line's scan well below
+// the cost of reading it.
+const char* LineStopIn(const char* begin, const char* end)
+{
+    constexpr size_t BlockSize = 64;
+    const char* block = begin;
+    while (static_cast<size_t>(end - block) >= BlockSize) {
+        unsigned char stops = 0;
+        for (size_t i = 0; i < BlockSize; ++i) stops |= (block[i] == CarriageReturn) | (block[i] == EndOfFileMark);
+        if (stops) break;
+        block += BlockSize;
+    }
+    return std::find_if(block, end, IsLineStop);
+}
+
 // Joins the pieces of a line that spanned several buffer fills. Collecting pieces and joining them
 // once keeps the peak near twice the line's length, where growing one string could reach three.
 std::string Joined(std::vector<std::string>& pieces)
@@ -42,25 +63,35 @@ bool LineReader::Refill()
     return true;
 }
 
-std::string LineReader::ReadLine()
+void LineReader::PassLine(std::vector<std::string>* pieces)
 {
-    std::vector<std::string> pieces;
     for (;;) {
-        if (position_ == end_ && !Refill()) break;
-        char* begin = buffer_.data() + position_;
-        char* stop = std::find_if(begin, buffer_.data() + end_,
-                                        [](char c) { return c == CarriageReturn || c == EndOfFileMark; });
-        pieces.emplace_back(begin, stop);
+        if (position_ == end_ && !Refill()) return;
+        const char* begin = buffer_.data() + position_;
+        const char* stop = LineStopIn(begin, buffer_.data() + end_);
+        if (pieces) pieces->emplace_back(begin, stop);
         position_ = static_cast<size_t>(stop - buffer_.data());
         if (position_ == end_) continue;
         if (*stop == CarriageReturn) {
             ++position_;
             if ((position_ < end_ || Refill()) && buffer_[position_] == LineFeed) ++position_;
         }
-        break;
+        return;
     }
+}
+
+std::string LineReader::ReadLine()
+{
+    std::vector<std::string> pieces;
+    PassLine(&pieces);
+    if (pieces.empty()) return std::string();
     if (pieces.size() == 1) return std::move(pieces.front());
     return Joined(pieces);
+}
+
+void LineReader::SkipLine()
+{
+    PassLine(nullptr);
 }
 
 bool LineReader::AtEndOfFile()

@@ -22,10 +22,17 @@ public:
     // The next line without its line end; the empty string once the file has ended.
     std::string ReadLine();
 
+    // Passes over the next line as ReadLine would, keeping nothing of it, so that a line the
+    // format ignores costs no memory however long it is.
+    void SkipLine();
+
     // True when the next byte is Ctrl-Z or no byte is left. May read ahead.
     bool AtEndOfFile();
 
 private:
+    // Passes over the next line and its line end, adding the line's pieces to pieces unless null.
+    void PassLine(std::vector<std::string>* pieces);
+
     // False at the end of the data; the source is not asked again after that.
     bool Refill();
 

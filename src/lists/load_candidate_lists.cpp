@@ -1,21 +1,7 @@
 #include "lists/load_candidate_lists.h"
 
 #include "lists/candidate_lists.h"
-#include "platform/files.h"
 #include "platform/text.h"
-
-namespace {
-
-class ListFileSource : public ByteSource {
-public:
-    explicit ListFileSource(ReadOnlyFile& file) : file_(file) {}
-    size_t ReadBytes(char* buffer, size_t capacity) override { return file_.Read(buffer, capacity); }
-
-private:
-    ReadOnlyFile& file_;
-};
-
-}  // namespace
 
 void LoadCandidateLists()
 {

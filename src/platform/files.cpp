@@ -3,6 +3,7 @@
 #include "platform/failures.h"
 #include "platform/system_calls.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -98,6 +99,21 @@ bool CreateNewFile(const std::string& path, const std::string& bytes)
     if (written != bytes.size()) RaiseInOutError(ERROR_HANDLE_DISK_FULL);
     if (!file.Close()) RaiseInOutError(osGetLastError());
     return true;
+}
+
+
+bool FindFirstEntryName(const std::string& path, std::string* name)
+{
+    WIN32_FIND_DATAA found;
+    const FindHandle search(osFindFirstFileA(path.c_str(), &found));
+    if (!search.IsValid()) return false;
+    *name = found.cFileName;
+    return true;
+}
+
+uint32_t QueryShortPathName(const std::string& path, std::vector<char>& buffer)
+{
+    return osGetShortPathNameA(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
 }
 
 std::string ExecutablePath()

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // True when a directory search for the path, exactly as given (wildcards match), finds a first
 // entry that is not a directory and whose last-write time converts to an MS-DOS date and time.
@@ -16,6 +18,14 @@ std::string FileStartOf(const std::string& path, size_t count);
 // Creates the file and writes the bytes to it. False, creating nothing, when something of that
 // name exists already; any other failure raises EInOutError with the system's error code.
 bool CreateNewFile(const std::string& path, const std::string& bytes);
+
+// The long name of the first entry, directories included, that a directory search for the path
+// finds; false when it finds none.
+bool FindFirstEntryName(const std::string& path, std::string* name);
+
+// GetShortPathNameA into the buffer: the length written, 0 on failure, or, when the buffer is too
+// small, the size needed including the terminator.
+uint32_t QueryShortPathName(const std::string& path, std::vector<char>& buffer);
 
 // The full path of the running executable, however long.
 std::string ExecutablePath();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -54,9 +55,12 @@ std::string RegistryKey::ReadString(const std::string& name) const
 
 void RegistryKey::WriteString(const std::string& name, const std::string& value)
 {
-    if (value.size() >= static_cast<size_t>(INT32_MAX)) RaiseIntOverflow();
+    // The text goes to Windows as a NUL-terminated string, so it ends at its first zero byte; what
+    // follows one (a list entry may hold any byte) is not stored behind the terminator.
+    const size_t length = std::strlen(value.c_str());
+    if (length >= static_cast<size_t>(INT32_MAX)) RaiseIntOverflow();
     if (osRegSetValueExA(static_cast<HKEY>(handle_), name.c_str(), 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1)) !=
+                         reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(length + 1)) !=
         ERROR_SUCCESS) {
         RaiseRegistryException(FormatMessageText(MessageId::RegistrySetFailed, {name}));
     }

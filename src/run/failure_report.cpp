@@ -4,10 +4,24 @@
 #include "platform/system.h"
 
 #include <algorithm>
-#include <cinttypes>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
+
+namespace {
+
+// Eight upper-case hexadecimal digits and a NUL. Written out by hand because the C library's
+// formatted printing would bring its whole floating-point formatter into the executable.
+void HexDigitsOf(uint32_t value, char (&text)[9])
+{
+    for (int digit = 7; digit >= 0; --digit) {
+        text[digit] = "0123456789ABCDEF"[value & 0xF];
+        value >>= 4;
+    }
+    text[8] = '\0';
+}
+
+}  // namespace
 
 void FormatFailureReport(const Exception& failure, char (&buffer)[1024])
 {
@@ -15,7 +29,7 @@ void FormatFailureReport(const Exception& failure, char (&buffer)[1024])
     uintptr_t offset = 0;
     FindModuleOf(failure.Address(), moduleName, sizeof moduleName, &offset);
     char offsetText[9];
-    std::snprintf(offsetText, sizeof offsetText, "%08" PRIX32, static_cast<uint32_t>(offset));
+    HexDigitsOf(static_cast<uint32_t>(offset), offsetText);
 
     const std::string& message = failure.Message();
     const char* period = !message.empty() && message.back() != '.' ? "." : "";

@@ -5,6 +5,7 @@
 #include "platform/system.h"
 #include "run/compositions.h"
 #include "run/failure_report.h"
+#include "stores/boot_screen_saver.h"
 #include "stores/registry_settings.h"
 
 #include <new>
@@ -36,6 +37,8 @@ void RotateScreenSaver()
         if (IsExistingFile(CandidatePath)) WriteDesktopScreenSaver(CandidatePath);
         break;
     case Windows95Family:
+        RotateBootScreenSaver();
+        break;
     default:
         // Only the two families keep the screen saver where this program knows to find it.
         break;

@@ -55,6 +55,43 @@ TEST(LineReader, SplitsLinesAtEveryBufferBoundary)
     }
 }
 
+// Skipping every other line leaves the reader where reading it would have.
+TEST(LineReader, SkipsTheLinesThatItWouldRead)
+{
+    for (const LineCase& c : lineCases) {
+        for (size_t bufferSize : {1, 2, 7, 65536}) {
+            StringSource source(c.data, 2);
+            LineReader reader(source, bufferSize);
+            std::vector<std::string> kept;
+            for (size_t line = 0; !reader.AtEndOfFile(); ++line) {
+                if (line % 2) {
+                    kept.push_back(reader.ReadLine());
+                } else {
+                    reader.SkipLine();
+                }
+            }
+            reader.SkipLine();
+            EXPECT_TRUE(reader.AtEndOfFile());
+            std::vector<std::string> expected;
+            for (size_t line = 1; line < c.lines.size(); line += 2) expected.push_back(c.lines[line]);
+            EXPECT_EQ(kept, expected) << c.name << ", buffer " << bufferSize;
+        }
+    }
+}
+
+// The scan passes over whole blocks of bytes at a time: a line end or Ctrl-Z must be found at any
+// place in or after a block, among bytes that differ from them by one bit.
+TEST(LineReader, FindsTheLineEndAtEveryPlaceInALongLine)
+{
+    const std::string nearMisses = "\x0C\x0E\x0F\x8D\x19\x1B\x3A\x9A";
+    for (size_t length = 1; length < 200; ++length) {
+        std::string line;
+        for (size_t i = 0; i < length; ++i) line += nearMisses[i % nearMisses.size()];
+        EXPECT_EQ(LinesOf(line + "\rnext", 1 << 20, 65536), (std::vector<std::string>{line, "next"})) << length;
+        EXPECT_EQ(LinesOf(line + "\x1Anext", 1 << 20, 65536), (std::vector<std::string>{line})) << length;
+    }
+}
+
 TEST(LineReader, EndOfFileIsFalseWhileAnEmptyLineFollows)
 {
     StringSource source("a\r\n\r\n");
@@ -71,12 +108,14 @@ TEST(LineReader, ReadsLongLinesWholeThroughTheBuffer)
     for (size_t length : {255, 256, 260, 261, 65535, 65536, 65537, 300000}) {
         std::string line(length, 'x');
         line[length / 2] = '\n';
-        StringSource source(line + "\r\nnext");
+        StringSource source(line + "\r\nnext\r\n" + line + "\rlast");
         LineReader reader(source);
         EXPECT_EQ(reader.ReadLine(), line) << length;
         EXPECT_EQ(reader.ReadLine(), "next") << length;
+        reader.SkipLine();
+        EXPECT_EQ(reader.ReadLine(), "last") << length;
         // One read per buffer and one more that finds the end, never one per byte.
-        EXPECT_LE(source.Reads(), (length + 6) / LineReader::DefaultBufferSize + 2) << length;
+        EXPECT_LE(source.Reads(), (2 * length + 16) / LineReader::DefaultBufferSize + 2) << length;
     }
 }
 

@@ -8,13 +8,19 @@ build=$1
 source "$(dirname "$0")/../../scripts/wine-env.sh"
 export LANG=ja_JP.UTF-8
 work=$(mktemp -d)
-trap 'kill $xvfb $holder 2>/dev/null || true; rm -rf "$work"' EXIT
+xvfb=
+holder=
+trap 'kill $xvfb $holder 2>/dev/null || true; stop_wineservers "$WINEPREFIX"; rm -rf "$work"' EXIT
 
 display=:$((90 + RANDOM % 400))
 Xvfb "$display" -screen 0 800x600x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A prefix of its own: Wine keeps one desktop per prefix, and the other tests' runs without a
+# display leave one behind that no window of this test could appear on.
+wine_prefix "$build/wineprefix-display"
 
 # Japanese text needs a font Wine can find under the names its dialogs ask for.
 for face in "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic" "Tahoma"; do
@@ -25,7 +31,6 @@ app=$("$WINE64" winepath -w "$work" </dev/null 2>/dev/null | tr -d '\r')
 cp "$build/DeskRotate.exe" "$work/"
 printf 'Sound folder\r\nC:\\\r\n' > "$work/DeskRotate.DAT"
 
-holder=
 "$WINE64" "$build/hold_file.exe" "$app\\DeskRotate.DAT" 60 </dev/null >"$work/holder.out" 2>&1 &
 holder=$!
 for _ in $(seq 100); do grep -q holding "$work/holder.out" 2>/dev/null && break; sleep 0.1; done

@@ -33,16 +33,29 @@ ProgramResult RunProgram(const std::string& program, const std::string& argument
         CloseHandle(readEnd);
         return result;
     }
-    char buffer[4096];
-    DWORD count = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0) result.output.append(buffer, count);
-    CloseHandle(readEnd);
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &result.exitCode);
-    } else {
-        TerminateProcess(process.hProcess, WAIT_TIMEOUT);
-        result.exitCode = WAIT_TIMEOUT;
+    // Wine may start helper processes (explorer.exe for a program's first window) that inherit the
+    // pipe and outlive the program, so the pipe's end cannot be awaited: read while the program runs.
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD waited = WaitForSingleObject(process.hProcess, 20);
+        DWORD available = 0;
+        while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+            char buffer[4096];
+            DWORD count = 0;
+            if (!ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) || count == 0) break;
+            result.output.append(buffer, count);
+        }
+        if (waited == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process.hProcess, &result.exitCode);
+            break;
+        }
+        if (GetTickCount() - start > timeoutMs) {
+            TerminateProcess(process.hProcess, WAIT_TIMEOUT);
+            result.exitCode = WAIT_TIMEOUT;
+            break;
+        }
     }
+    CloseHandle(readEnd);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return result;
@@ -105,4 +118,11 @@ void MakeFolders(const std::string& path)
 bool CopyFileTo(const std::string& from, const std::string& to)
 {
     return CopyFileW(LongPathW(from).c_str(), LongPathW(to).c_str(), FALSE) != 0;
+}
+
+std::string ShortNameOf(const std::string& path)
+{
+    char buffer[MAX_PATH];
+    const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
+    return std::string(buffer, length < sizeof buffer ? length : 0);
 }

@@ -30,5 +30,8 @@ bool CopyFileTo(const std::string& from, const std::string& to);
 // The path in the form that the wide API accepts beyond MAX_PATH.
 std::wstring LongPathW(const std::string& path);
 
+// The short (8.3) form that Wine made for an existing path, as GetShortPathNameA gives it.
+std::string ShortNameOf(const std::string& path);
+
 // Writes the bytes to the file, replacing it; paths beyond MAX_PATH are allowed.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
