@@ -37,6 +37,18 @@ std::set<std::string> FilesIn(const std::string& folder)
     return names;
 }
 
+std::string FileBytes(const std::string& path)
+{
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "(cannot open)";
+    char buffer[4096];
+    DWORD count = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) bytes.append(buffer, count);
+    CloseHandle(file);
+    return bytes;
+}
+
 class DeskRotateCheckTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -195,7 +207,9 @@ TEST_F(DeskRotateCheckTest, WarnsOnlyWhereTheFileAlmostCertainlySaysSomethingEls
             EXPECT_NE(result.output.find("警告はありません\r\n"), std::string::npos) << result.output;
         } else {
             EXPECT_EQ(result.exitCode, 1u) << c.warning;
-            EXPECT_NE(result.output.find("警告 1 件:\r\n  " + c.warning), std::string::npos)
+            const size_t warnings = result.output.find("\r\n警告 ");
+            ASSERT_NE(warnings, std::string::npos) << result.output;
+            EXPECT_NE(result.output.find("\r\n  " + c.warning, warnings), std::string::npos)
                 << c.warning << "\n" << result.output;
         }
     }
@@ -248,13 +262,7 @@ TEST_F(DeskRotateCheckTest, NewWritesTheTemplateThatTheRotationReadsAsEmpty)
     lines[8] = "\x81y \x8FI\x97\xB9\x89\xB9\x82\xF0\x8Ew\x92\xE8(Max:5) \x81z";
     lines[14] = "\x81y \x83X\x83N\x83\x8A\x81[\x83\x93\x83Z\x81[\x83o\x81[\x82\xF0\x8Ew\x92\xE8(Max:5) \x81z";
     lines[20] = WallpaperHeading;
-    HANDLE file = CreateFileA(templateFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    char buffer[4096];
-    DWORD count = 0;
-    ReadFile(file, buffer, sizeof buffer, &count, nullptr);
-    CloseHandle(file);
-    EXPECT_EQ(std::string(buffer, count), JoinLines(lines));
+    EXPECT_EQ(FileBytes(templateFile), JoinLines(lines));
 
     // The rotation's own reader, beside the template under the name that makes it its list file.
     ASSERT_TRUE(CopyFileTo(BuildFolder() + "\\" LIST_PROBE_EXE, folder_ + "\\list_probe.exe"));
@@ -266,10 +274,7 @@ TEST_F(DeskRotateCheckTest, NewWritesTheTemplateThatTheRotationReadsAsEmpty)
     const ProgramResult refused = RunProgram(program_, "--new \"" + templateFile + "\"");
     EXPECT_EQ(refused.exitCode, 2u);
     EXPECT_NE(refused.output.find("既にあるファイルには書き込みません"), std::string::npos) << refused.output;
-    file = CreateFileA(templateFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ReadFile(file, buffer, sizeof buffer, &count, nullptr);
-    CloseHandle(file);
-    EXPECT_EQ(std::string(buffer, count), "mine");
+    EXPECT_EQ(FileBytes(templateFile), "mine");
 }
 
 TEST_F(DeskRotateCheckTest, ChangesNoSettingAndWritesNoFile)
@@ -294,6 +299,29 @@ TEST_F(DeskRotateCheckTest, ChangesNoSettingAndWritesNoFile)
     EXPECT_FALSE(UserKeyExists(PolicyKey));
     EXPECT_EQ(FilesIn(folder_), filesBefore);
     EXPECT_EQ(FilesIn(scene.soundFolder), soundsBefore);
+}
+
+TEST_F(DeskRotateCheckTest, OnTheWindows95FamilyReadsTheScreenSaverFromSystemIni)
+{
+    RotationScene scene;
+    char windows[MAX_PATH];
+    const std::string systemIni = std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) + "\\SYSTEM.INI";
+    const std::string saved = folder_ + "\\saved.ini";
+    ASSERT_TRUE(CopyFileA(systemIni.c_str(), saved.c_str(), FALSE));
+    SetWindowsVersion("win98");
+    WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", ShortNameOf(scene.SaverPath(1)).c_str(), systemIni.c_str());
+    const std::string systemIniBefore = FileBytes(systemIni);
+
+    const ProgramResult result = Check(scene.ListFile({}, {}, {scene.SaverEntry(1), scene.SaverEntry(2)}, {}));
+    const std::string systemIniAfter = FileBytes(systemIni);
+    CopyFileA(saved.c_str(), systemIni.c_str(), FALSE);
+
+    // The stored short form is shown in its long form, and the candidate it names is not chosen.
+    EXPECT_NE(result.output.find("スクリーンセーバー: 候補 2 件、現在の値: " + scene.SaverPath(1) + "\r\n"
+                                 "    次に書き込まれうる候補: " + scene.SaverEntry(2) + "\r\n"),
+              std::string::npos) << result.output;
+    EXPECT_EQ(systemIniAfter, systemIniBefore);
+    EXPECT_EQ(TextOf(ReadSettingValues().screenSaver), "(before)");
 }
 
 TEST_F(DeskRotateCheckTest, FailsWithExitCodeTwoWhenTheFileCannotBeRead)
