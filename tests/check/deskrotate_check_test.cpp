@@ -330,6 +330,14 @@ TEST_F(DeskRotateCheckTest, FailsWithExitCodeTwoWhenTheFileCannotBeRead)
     EXPECT_EQ(missing.exitCode, 2u);
     EXPECT_NE(missing.output.find("リストファイルがありません: " + folder_ + "\\absent.DAT"), std::string::npos)
         << missing.output;
+    // As an editor holds it while saving: open for writing, shared with no one.
+    WriteFileBytes(listFile_, JoinLines(EmptyLines()));
+    HANDLE held = CreateFileA(listFile_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const ProgramResult locked = RunProgram(program_);
+    CloseHandle(held);
+    EXPECT_EQ(locked.exitCode, 2u);
+    EXPECT_NE(locked.output.find("リストファイルを読めません: I/O ｴﾗｰ (32)"), std::string::npos) << locked.output;
     const ProgramResult usage = RunProgram(program_, "one two");
     EXPECT_EQ(usage.exitCode, 2u);
     EXPECT_NE(usage.output.find("使い方: DeskRotateCheck"), std::string::npos) << usage.output;
