@@ -29,7 +29,10 @@ for name in fanfare bells birdsong goodbye; do
   printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x00\x00\x00\x00' \
     > "$drive_c/DeskRotateDemo/Sounds/$name.wav"
 done
-for name in aurora orbits; do printf 'MZ demo screen saver' > "$drive_c/windows/system32/demo-$name.scr"; done
+# An MZ header whose offset at 0x3C points to a PE signature, as a real screen saver has.
+for name in aurora orbits; do
+  { printf 'MZ'; head -c 58 /dev/zero; printf '\x40\x00\x00\x00PE\x00\x00'; } > "$drive_c/windows/system32/demo-$name.scr"
+done
 for name in harbor meadow summit; do
   printf 'BM\x3a\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x01\x00\x00\x00\x01\x00\x00\x00\x01\x00\x18\x00\x00\x00\x00\x00\x04\x00\x00\x00\x13\x0b\x00\x00\x13\x0b\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\x80\x00\x00' \
     > "$drive_c/windows/demo-$name.bmp"

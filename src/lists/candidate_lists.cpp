@@ -45,16 +45,60 @@ bool IsNotUseLine(const std::string& line)
     return line.compare(0, NotUseMarker.size(), NotUseMarker) == 0;
 }
 
-// Reads the five entry positions of a section. False when the file ended before one of them.
-bool ReadSection(LineReader& reader, CandidateList& list)
-{
-    for (int32_t position = 0; position < MaxCandidates; ++position) {
-        if (reader.AtEndOfFile()) return false;
-        std::string line = reader.ReadLine();
-        if (!IsNotUseLine(line)) list.Add(std::move(line));
+// Reads the lines in file order, numbering them and telling the observer, if any, what each was.
+class ObservedReader {
+public:
+    ObservedReader(LineReader& reader, ListLineObserver* observer) : reader_(reader), observer_(observer) {}
+
+    // Without an observer nothing of the line is kept: line 1 may be as long as the file.
+    void IgnoreLine()
+    {
+        if (observer_ == nullptr) {
+            ++lineNumber_;
+            reader_.SkipLine();
+            return;
+        }
+        const std::string line = NextLine();
+        observer_->IgnoredLine(lineNumber_, line);
     }
-    return true;
-}
+
+    void ReadFolder(const LeadByteTable& leadBytes);
+
+    // Reads the five entry positions of a section. False when the file ended before one of them.
+    bool ReadSection(CandidateList& list)
+    {
+        for (int32_t position = 0; position < MaxCandidates; ++position) {
+            if (reader_.AtEndOfFile()) {
+                if (observer_ != nullptr) observer_->EndBeforeEntry(lineNumber_ + 1);
+                return false;
+            }
+            std::string line = NextLine();
+            const bool kept = !IsNotUseLine(line);
+            if (observer_ != nullptr) observer_->EntryLine(lineNumber_, line, list, kept);
+            if (kept) list.Add(std::move(line));
+        }
+        return true;
+    }
+
+    bool ReadWallpaperHeading()
+    {
+        const std::string line = NextLine();
+        const bool matched = line == WallpaperHeading;
+        if (observer_ != nullptr) observer_->WallpaperHeadingLine(lineNumber_, line, matched);
+        return matched;
+    }
+
+private:
+    std::string NextLine()
+    {
+        ++lineNumber_;
+        return reader_.ReadLine();
+    }
+
+    LineReader& reader_;
+    ListLineObserver* observer_;
+    int32_t lineNumber_ = 0;
+};
 
 // The folder with a backslash appended unless it already ends in one. A 0x5C that is the second
 // byte of a double-byte character (such as Shift-JIS 95 5C) is no backslash. An empty folder
@@ -67,20 +111,28 @@ std::string SoundFolderOf(std::string folder, const LeadByteTable& leadBytes)
     return folder;
 }
 
+void ObservedReader::ReadFolder(const LeadByteTable& leadBytes)
+{
+    const std::string line = NextLine();
+    SoundFolder = SoundFolderOf(line, leadBytes);
+    if (observer_ != nullptr) observer_->FolderLine(lineNumber_, line, SoundFolder);
+}
+
 }  // namespace
 
-void ReadCandidateLists(LineReader& reader, const LeadByteTable& leadBytes)
+void ReadCandidateLists(LineReader& reader, const LeadByteTable& leadBytes, ListLineObserver* observer)
 {
-    reader.SkipLine();
-    SoundFolder = SoundFolderOf(reader.ReadLine(), leadBytes);
-    reader.SkipLine();
-    if (!ReadSection(reader, StartSounds)) return;
-    reader.SkipLine();
-    if (!ReadSection(reader, ExitSounds)) return;
-    reader.SkipLine();
-    if (!ReadSection(reader, ScreenSavers)) return;
-    if (reader.ReadLine() != WallpaperHeading) return;
-    ReadSection(reader, Wallpapers);
+    ObservedReader lines(reader, observer);
+    lines.IgnoreLine();
+    lines.ReadFolder(leadBytes);
+    lines.IgnoreLine();
+    if (!lines.ReadSection(StartSounds)) return;
+    lines.IgnoreLine();
+    if (!lines.ReadSection(ExitSounds)) return;
+    lines.IgnoreLine();
+    if (!lines.ReadSection(ScreenSavers)) return;
+    if (!lines.ReadWallpaperHeading()) return;
+    lines.ReadSection(Wallpapers);
 }
 
 std::string ListFilePathOf(const std::string& executablePath, const LeadByteTable& leadBytes)

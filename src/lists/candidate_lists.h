@@ -38,10 +38,28 @@ extern std::string SoundFolder;
 // Sets the four counts to 0; entries and SoundFolder are left as they are.
 void ClearCandidateCounts();
 
+// Told what each line read meant to the reader, in file order, so that a checker can show the user
+// the same interpretation that a run acts on. Line numbers count from 1.
+class ListLineObserver {
+public:
+    virtual ~ListLineObserver() = default;
+    // Lines 1, 3, 9 and 15.
+    virtual void IgnoredLine(int32_t lineNumber, const std::string& line) = 0;
+    // Line 2 and the SoundFolder made from it.
+    virtual void FolderLine(int32_t lineNumber, const std::string& line, const std::string& soundFolder) = 0;
+    // An entry position of the list; kept is false for a slot marked "Not use".
+    virtual void EntryLine(int32_t lineNumber, const std::string& line, const CandidateList& list, bool kept) = 0;
+    // Line 21 and whether it is exactly the wallpaper heading.
+    virtual void WallpaperHeadingLine(int32_t lineNumber, const std::string& line, bool matched) = 0;
+    // The file ended before the entry position at this line.
+    virtual void EndBeforeEntry(int32_t lineNumber) = 0;
+};
+
 // Reads lines 1 to 26 from the reader into the lists and SoundFolder, stopping early at an end of
 // file met before an entry line or at a line 21 that is not the wallpaper heading. The counts must
-// be cleared first. leadBytes decides whether line 2 ends in a real backslash.
-void ReadCandidateLists(LineReader& reader, const LeadByteTable& leadBytes);
+// be cleared first. leadBytes decides whether line 2 ends in a real backslash. The observer, when
+// given, hears of every line read.
+void ReadCandidateLists(LineReader& reader, const LeadByteTable& leadBytes, ListLineObserver* observer = nullptr);
 
 // The list file beside an executable: its path with the extension after the last "." of the last
 // component replaced by ".DAT", or ".DAT" appended where there is none.

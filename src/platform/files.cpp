@@ -38,6 +38,70 @@ bool IsExistingFile(const std::string& path)
            osFileTimeToDosDateTime(&localTime, &dosDate, &dosTime);
 }
 
+namespace {
+
+// A file handle closed on every way out; CreateFileA reports failure as INVALID_HANDLE_VALUE.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle()
+    {
+        if (IsValid()) osCloseHandle(handle_);
+    }
+    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    // Closes now, so that a failing close can be reported.
+    bool Close()
+    {
+        HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return osCloseHandle(handle) != FALSE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+std::string FileStartOf(const std::string& path, size_t count)
+{
+    const FileHandle file(osCreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return "";
+    std::string bytes(count, '\0');
+    size_t filled = 0;
+    while (filled < count) {
+        DWORD read = 0;
+        if (!osReadFile(file.Get(), &bytes[filled], static_cast<DWORD>(count - filled), &read, nullptr)) return "";
+        if (read == 0) break;
+        filled += read;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+bool CreateNewFile(const std::string& path, const std::string& bytes)
+{
+    FileHandle file(osCreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));
+    if (!file.IsValid()) {
+        const DWORD error = osGetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return false;
+        RaiseInOutError(error);
+    }
+    DWORD written = 0;
+    if (!osWriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+        RaiseInOutError(osGetLastError());
+    }
+    if (written != bytes.size()) RaiseInOutError(ERROR_HANDLE_DISK_FULL);
+    if (!file.Close()) RaiseInOutError(osGetLastError());
+    return true;
+}
+
+
 bool FindFirstEntryName(const std::string& path, std::string* name)
 {
     WIN32_FIND_DATAA found;

@@ -11,6 +11,14 @@
 // Never fails; false for the empty path.
 bool IsExistingFile(const std::string& path);
 
+// Up to count bytes from the start of the file, fewer when it is shorter; "" when it cannot be
+// opened or read. Never fails: it serves checks that only report what they find.
+std::string FileStartOf(const std::string& path, size_t count);
+
+// Creates the file and writes the bytes to it. False, creating nothing, when something of that
+// name exists already; any other failure raises EInOutError with the system's error code.
+bool CreateNewFile(const std::string& path, const std::string& bytes);
+
 // The long name of the first entry, directories included, that a directory search for the path
 // finds; false when it finds none.
 bool FindFirstEntryName(const std::string& path, std::string* name);

@@ -18,13 +18,30 @@ std::string SystemDirectory()
     return std::string(buffer, strnlen(buffer, MAX_PATH));
 }
 
-uint32_t PlatformId()
+namespace {
+
+// The version query's answer; all zero when it fails.
+OSVERSIONINFOA VersionInfo()
 {
     OSVERSIONINFOA version;
     std::memset(&version, 0, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;
-    osGetVersionExA(&version);
-    return version.dwPlatformId;
+    if (!osGetVersionExA(&version)) std::memset(&version, 0, sizeof version);
+    return version;
+}
+
+}  // namespace
+
+uint32_t PlatformId()
+{
+    return VersionInfo().dwPlatformId;
+}
+
+bool IsWindows8OrLater()
+{
+    const OSVERSIONINFOA version = VersionInfo();
+    return version.dwPlatformId == WindowsNtFamily &&
+           (version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2));
 }
 
 uint32_t MillisecondsOfDay()

@@ -12,6 +12,12 @@ std::string SystemDirectory();
 // dwPlatformId of the version query: 1 for the Windows 95 family, 2 for the NT family, 0 when the
 // query fails.
 uint32_t PlatformId();
+constexpr uint32_t Windows95Family = 1;
+constexpr uint32_t WindowsNtFamily = 2;
+
+// Whether the version query reports Windows 8 (NT 6.2) or later. Without a manifest that names
+// later versions, Windows 8.1 and later report 6.2, which still counts.
+bool IsWindows8OrLater();
 
 // The current UTC time of day in milliseconds, 0 to 86,399,999.
 uint32_t MillisecondsOfDay();

@@ -31,7 +31,13 @@
     X(RegCloseKey)                 \
     X(CharUpperBuffA)              \
     X(MessageBoxA)                 \
-    X(GetSystemMetrics)
+    X(GetSystemMetrics)            \
+    X(GetStdHandle)                \
+    X(GetConsoleMode)              \
+    X(WriteConsoleW)               \
+    X(WriteFile)                   \
+    X(MultiByteToWideChar)         \
+    X(WideCharToMultiByte)
 
 enum class SystemCallId {
 #define DESKROTATE_SYSTEM_CALL_ID(name) name,

@@ -3,6 +3,7 @@
 #include "lists/load_candidate_lists.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "run/compositions.h"
 #include "run/failure_report.h"
 #include "stores/boot_screen_saver.h"
 #include "stores/registry_settings.h"
@@ -18,14 +19,11 @@ std::string CandidatePath;
 
 namespace {
 
-constexpr uint32_t Windows95Family = 1;
-constexpr uint32_t WindowsNtFamily = 2;
-
 void RotateEventSound(int32_t soundEvent, const CandidateList& sounds)
 {
     if (sounds.count < 1) return;
     CurrentSetting = ReadEventSound(soundEvent);
-    ChooseCandidate(sounds, SoundFolder);
+    ChooseCandidate(sounds, SoundEntryPrefix());
     if (IsExistingFile(CandidatePath)) WriteEventSound(soundEvent, CandidatePath);
 }
 
@@ -35,7 +33,7 @@ void RotateScreenSaver()
     switch (PlatformId()) {
     case WindowsNtFamily:
         CurrentSetting = ReadDesktopScreenSaver();
-        ChooseCandidate(ScreenSavers, SystemDir + "\\");
+        ChooseCandidate(ScreenSavers, ScreenSaverEntryPrefix());
         if (IsExistingFile(CandidatePath)) WriteDesktopScreenSaver(CandidatePath);
         break;
     case Windows95Family:
@@ -51,7 +49,7 @@ void RotateWallpaper()
 {
     if (WallpaperCount < 1) return;
     CurrentSetting = ReadWallpaper();
-    ChooseCandidate(Wallpapers, WindowsDir + "\\");
+    ChooseCandidate(Wallpapers, WallpaperEntryPrefix());
     if (IsExistingFile(CandidatePath)) WriteWallpaper(CandidatePath);
 }
 

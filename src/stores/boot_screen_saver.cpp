@@ -6,6 +6,7 @@
 #include "platform/ini_file.h"
 #include "platform/messages.h"
 #include "platform/text.h"
+#include "run/compositions.h"
 #include "run/rotation.h"
 #include "stores/directory_part.h"
 
@@ -90,7 +91,7 @@ void RotateBootScreenSaver()
     CreateSystemIni();
     CurrentSetting = ReadBootScreenSaver();
     CurrentSetting = LongPathOf(CurrentSetting);
-    ChooseCandidate(ScreenSavers, SystemDir + "\\");
+    ChooseCandidate(ScreenSavers, ScreenSaverEntryPrefix());
     if (IsExistingFile(CandidatePath)) {
         ShortCandidatePath = ShortPathOf(CandidatePath);
         WriteBootScreenSaver(ShortCandidatePath);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,12 +27,14 @@ void PrintHex(const char* label, const char* text)
     std::printf("\n");
 }
 
-BOOL CALLBACK PrintStaticText(HWND child, LPARAM)
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts)
 {
     char className[32];
     char text[2048];
     GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) PrintHex("text", text);
+    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) {
+        reinterpret_cast<std::vector<std::string>*>(texts)->push_back(text);
+    }
     return TRUE;
 }
 
@@ -42,17 +45,20 @@ int main(int argc, char** argv)
     if (argc != 3 && argc != 4) return 2;
     const bool dismiss = argc == 4 && lstrcmpA(argv[3], "dismiss") == 0;
     const std::string caption = FromHex(argv[1]);
-    for (int waited = 0; waited < std::atoi(argv[2]) * 10; ++waited) {
+    const int tries = std::atoi(argv[2]) * 10;
+    for (int waited = 0; waited < tries; ++waited, Sleep(100)) {
         HWND box = FindWindowA(nullptr, caption.c_str());
-        if (box != nullptr) {
-            char title[256];
-            GetWindowTextA(box, title, sizeof title);
-            PrintHex("caption", title);
-            EnumChildWindows(box, PrintStaticText, 0);
-            if (dismiss) PostMessageA(box, WM_COMMAND, IDOK, 0);
-            return 0;
-        }
-        Sleep(100);
+        if (box == nullptr) continue;
+        // The dialog's window is found before its controls have their texts; wait for them too.
+        std::vector<std::string> texts;
+        EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+        if (texts.empty() && waited + 1 < tries) continue;
+        char title[256];
+        GetWindowTextA(box, title, sizeof title);
+        PrintHex("caption", title);
+        for (const std::string& text : texts) PrintHex("text", text.c_str());
+        if (dismiss) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return 0;
     }
     return 1;
 }
