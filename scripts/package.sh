@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the 64- and 32-bit programs (Release) and makes the release archives with CPack in
 # build/package: DeskRotate-<version>-win64.zip and -win32.zip, each holding the stripped
-# executable, the example list file and a read-me. Then checks that the executable in each archive
+# DeskRotate.exe and DeskRotateCheck.exe, the example list file and a read-me. Then checks that the executable in each archive
 # carries its version resource, and fails if one does not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,7 +33,7 @@ check_version_resource() {
 for build in "windows-x86_64 x86_64 win64" "windows-i686 i686 win32"; do
   read -r preset arch system <<<"$build"
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j2 --target DeskRotate >/dev/null
+  cmake --build --preset "$preset" -j2 --target DeskRotate DeskRotateCheck >/dev/null
   archive=$packages/DeskRotate-$version-$system.zip
   rm -f "$archive"
   cpack --config "$root/build/$preset/CPackConfig.cmake" -B "$packages" >/dev/null
@@ -43,8 +43,10 @@ for build in "windows-x86_64 x86_64 win64" "windows-i686 i686 win32"; do
   echo "$archive"
   unzip -l "$archive" | sed 's/^/  /'
   unzip -q "$archive" -d "$checks/$system"
+  for program in DeskRotate.exe DeskRotateCheck.exe; do
+    [ -n "$(find "$checks/$system" -name "$program")" ] || { echo "$archive holds no $program" >&2; exit 1; }
+  done
   exe=$(find "$checks/$system" -name DeskRotate.exe)
-  [ -n "$exe" ] || { echo "$archive holds no DeskRotate.exe" >&2; exit 1; }
   echo "  version resource of DeskRotate.exe ($("$arch-w64-mingw32-objdump" -f "$exe" | awk '/file format/ { print $NF }')):"
   check_version_resource "$arch" "$exe"
   echo
