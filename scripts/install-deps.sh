@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian machine: the MinGW-w64 cross compilers,
 # Wine (64- and 32-bit), Xvfb and xdotool for the message-box test, a Japanese font, and the
-# ja_JP.UTF-8 locale. Does nothing, quietly, when everything is already there.
+# ja_JP.UTF-8 locale, and zip and unzip for the release archives. Does nothing, quietly, when
+# everything is already there.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
           wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic locales
-          clang libclang-rt-14-dev zip)
+          clang libclang-rt-14-dev zip unzip)
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

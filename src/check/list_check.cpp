@@ -62,7 +62,7 @@ struct Setting {
     const CandidateList& list;
     FileKind kind;
     // The prefix that the rotation joins the entries to; asked only once SoundFolder is read.
-    std::string (*prefix)();
+    const std::string& (*prefix)();
 };
 
 const Setting Settings[] = {

@@ -113,9 +113,15 @@ std::string SoundFolderOf(std::string folder, const LeadByteTable& leadBytes)
 
 void ObservedReader::ReadFolder(const LeadByteTable& leadBytes)
 {
-    const std::string line = NextLine();
+    std::string line = NextLine();
+    // Without an observer the line itself becomes the folder: line 2 may be as long as the file,
+    // and a copy would double what holding it costs.
+    if (observer_ == nullptr) {
+        SoundFolder = SoundFolderOf(std::move(line), leadBytes);
+        return;
+    }
     SoundFolder = SoundFolderOf(line, leadBytes);
-    if (observer_ != nullptr) observer_->FolderLine(lineNumber_, line, SoundFolder);
+    observer_->FolderLine(lineNumber_, line, SoundFolder);
 }
 
 }  // namespace

@@ -30,8 +30,10 @@ public:
     bool AtEndOfFile();
 
 private:
-    // Passes over the next line and its line end, adding the line's pieces to pieces unless null.
-    void PassLine(std::vector<std::string>* pieces);
+    // Passes over the next line and its line end, appending the line to line unless null. A line
+    // longer than the buffer grows the string by doubling, so that the working set stays within
+    // twice the line's length: of a doubled block only the part written to is ever touched.
+    void PassLine(std::string* line);
 
     // False at the end of the data; the source is not asked again after that.
     bool Refill();

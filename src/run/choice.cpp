@@ -1,6 +1,26 @@
 #include "platform/text.h"
 #include "run/rotation.h"
 
+namespace {
+
+// The entry joined to its prefix in one allocation of the final size: a path built from a long
+// line costs its own length once, not the doubling of a growing string.
+std::string JoinedPath(const std::string& prefix, const std::string& entry)
+{
+    std::string path;
+    path.reserve(prefix.size() + entry.size());
+    path.append(prefix).append(entry);
+    return path;
+}
+
+// SamePathText(text, prefix + entry), building the joined path only where the lengths allow a match.
+bool NamesSamePath(const std::string& text, const std::string& prefix, const std::string& entry)
+{
+    return text.size() == prefix.size() + entry.size() && SamePathText(text, JoinedPath(prefix, entry));
+}
+
+}  // namespace
+
 bool SamePathText(const std::string& first, const std::string& second)
 {
     // Upper-casing keeps the byte length, so texts of different lengths never match.
@@ -12,13 +32,16 @@ void ChooseCandidate(const CandidateList& list, const std::string& prefix)
     const int32_t count = list.count;
     bool someEntryDiffers = false;
     for (int32_t i = 0; i < count && !someEntryDiffers; ++i) {
-        someEntryDiffers = !SamePathText(CurrentSetting, prefix + list[i]);
+        someEntryDiffers = !NamesSamePath(CurrentSetting, prefix, list[i]);
     }
     // Drawing again while the draw names the current value needs an entry that does not, or the
     // run would never end.
     const bool drawAgainOnCurrent = count >= 2 && someEntryDiffers;
     do {
         ChosenIndex = RandomBelow(count);
-        CandidatePath = prefix + list[ChosenIndex];
+        // The previous step's path goes first, so that two paths built from a long line are
+        // never held at once.
+        std::string().swap(CandidatePath);
+        CandidatePath = JoinedPath(prefix, list[ChosenIndex]);
     } while (drawAgainOnCurrent && SamePathText(CurrentSetting, CandidatePath));
 }

@@ -3,17 +3,21 @@
 #include "lists/candidate_lists.h"
 #include "run/rotation.h"
 
-std::string SoundEntryPrefix()
+const std::string& SoundEntryPrefix()
 {
     return SoundFolder;
 }
 
-std::string ScreenSaverEntryPrefix()
+const std::string& ScreenSaverEntryPrefix()
 {
-    return SystemDir + "\\";
+    static std::string prefix;
+    prefix = SystemDir + "\\";
+    return prefix;
 }
 
-std::string WallpaperEntryPrefix()
+const std::string& WallpaperEntryPrefix()
 {
-    return WindowsDir + "\\";
+    static std::string prefix;
+    prefix = WindowsDir + "\\";
+    return prefix;
 }

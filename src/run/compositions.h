@@ -5,9 +5,12 @@
 
 #include <string>
 
+// The prefixes come back as references, so that a sound folder, which may be a line of any length,
+// is never copied; the two short ones are composed afresh at each call, and the reference holds
+// until the next call of the same function.
 // SoundFolder, which already ends in a backslash (or is empty).
-std::string SoundEntryPrefix();
+const std::string& SoundEntryPrefix();
 // SystemDir and a backslash.
-std::string ScreenSaverEntryPrefix();
+const std::string& ScreenSaverEntryPrefix();
 // WindowsDir and a backslash.
-std::string WallpaperEntryPrefix();
+const std::string& WallpaperEntryPrefix();

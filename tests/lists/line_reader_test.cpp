@@ -80,11 +80,12 @@ TEST(LineReader, SkipsTheLinesThatItWouldRead)
 }
 
 // The scan passes over whole blocks of bytes at a time: a line end or Ctrl-Z must be found at any
-// place in or after a block, among bytes that differ from them by one bit.
+// place in or after a block, among bytes that differ from them by one bit. The lengths span
+// several of the scan's blocks.
 TEST(LineReader, FindsTheLineEndAtEveryPlaceInALongLine)
 {
     const std::string nearMisses = "\x0C\x0E\x0F\x8D\x19\x1B\x3A\x9A";
-    for (size_t length = 1; length < 200; ++length) {
+    for (size_t length = 1; length < 1600; ++length) {
         std::string line;
         for (size_t i = 0; i < length; ++i) line += nearMisses[i % nearMisses.size()];
         EXPECT_EQ(LinesOf(line + "\rnext", 1 << 20, 65536), (std::vector<std::string>{line, "next"})) << length;
