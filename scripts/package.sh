@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the 64- and 32-bit programs (Release) and makes the release archives with CPack in
 # build/package: DeskRotate-<version>-win64.zip and -win32.zip, each holding the stripped
-# DeskRotate.exe and DeskRotateCheck.exe, the example list file and a read-me. Then checks that the executable in each archive
-# carries its version resource, and fails if one does not.
+# DeskRotate.exe and DeskRotateCheck.exe, the example list file and a read-me. Then checks that
+# each executable in each archive carries its version resource, and fails if one does not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -46,8 +46,10 @@ for build in "windows-x86_64 x86_64 win64" "windows-i686 i686 win32"; do
   for program in DeskRotate.exe DeskRotateCheck.exe; do
     [ -n "$(find "$checks/$system" -name "$program")" ] || { echo "$archive holds no $program" >&2; exit 1; }
   done
-  exe=$(find "$checks/$system" -name DeskRotate.exe)
-  echo "  version resource of DeskRotate.exe ($("$arch-w64-mingw32-objdump" -f "$exe" | awk '/file format/ { print $NF }')):"
-  check_version_resource "$arch" "$exe"
+  for program in DeskRotate.exe DeskRotateCheck.exe; do
+    exe=$(find "$checks/$system" -name "$program")
+    echo "  version resource of $program ($("$arch-w64-mingw32-objdump" -f "$exe" | awk '/file format/ { print $NF }')):"
+    check_version_resource "$arch" "$exe"
+  done
   echo
 done

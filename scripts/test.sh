@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the three presets and runs every test. Exits non-zero on any failure.
+# Installs what is missing, builds the three presets and runs every test, then makes the release
+# archives and checks them. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -37,6 +38,9 @@ done
 
 echo "== fuzz (bounded)"
 bash scripts/fuzz.sh 5 || failed=1
+
+echo "== release archives"
+bash scripts/package.sh || failed=1
 
 if [ "$failed" -ne 0 ]; then
   echo "FAILED"

@@ -26,7 +26,8 @@ wine_prefix() {
   fi
   # Wine's services outlive the program that starts them and keep its output open, which would
   # hold a test runner's pipe until they end: start them here, writing nowhere.
-  wineserver -p >/dev/null 2>&1 </dev/null
+  # A server already running for the prefix refuses to start a second one; it is used as it is.
+  wineserver -p >/dev/null 2>&1 </dev/null || true
   "$WINE64" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
