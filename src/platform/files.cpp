@@ -101,7 +101,6 @@ bool CreateNewFile(const std::string& path, const std::string& bytes)
     return true;
 }
 
-
 bool FindFirstEntryName(const std::string& path, std::string* name)
 {
     WIN32_FIND_DATAA found;
