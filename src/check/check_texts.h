@@ -50,6 +50,7 @@ enum class CheckText {
     StartupSoundOptIn,
     MissingListFile,  // %s the path
     CannotRead,  // %s the failure's message
+    CannotReadSetting,  // %s the failure's message
     TemplateWritten,  // %s the path
     TemplateRefused,  // %s the path
     Usage,

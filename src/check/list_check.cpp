@@ -27,6 +27,9 @@ namespace {
 // Enough for any header that the kind checks look at, the PE signature's offset included.
 constexpr size_t FileStartSize = 64 * 1024;
 
+// Whether the list file has been read, so that a later failure is reported as the setting's.
+bool listFileRead = false;
+
 const char* const PolicyDesktopKey = "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
 
 std::wstring Ansi(const std::string& text)
@@ -365,6 +368,11 @@ int CheckListFile(const std::string& path)
         report.Line(Said(CheckText::StoppedAfterWallpapers));
     }
 
+    // The lines are out before the stores are read, so that a setting that cannot be read still
+    // leaves the user what the file says.
+    report.WriteText();
+    listFileRead = true;
+
     report.Line(L"");
     report.Line(Said(CheckText::SettingsHeader));
     for (const Setting& setting : Settings) ReportSetting(report, setting);
@@ -395,7 +403,8 @@ int Dispatch(const std::vector<std::string>& arguments)
 
 void ReportFailureText(const std::string& message)
 {
-    WriteStandardOutput(Said(CheckText::CannotRead, {WideOf(message, ShiftJisCodePage)}) + L"\r\n");
+    const CheckText failure = listFileRead ? CheckText::CannotReadSetting : CheckText::CannotRead;
+    WriteStandardOutput(Said(failure, {WideOf(message, ShiftJisCodePage)}) + L"\r\n");
 }
 
 }  // namespace

@@ -324,6 +324,21 @@ TEST_F(DeskRotateCheckTest, OnTheWindows95FamilyReadsTheScreenSaverFromSystemIni
     EXPECT_EQ(TextOf(ReadSettingValues().screenSaver), "(before)");
 }
 
+TEST_F(DeskRotateCheckTest, ASettingThatCannotBeReadEndsTheCheckAfterTheLines)
+{
+    RotationScene scene;
+    SetRawValue(DesktopKey, "Wallpaper", REG_DWORD, std::string("\x01\0\0\0", 4));
+    const ProgramResult result = Check(scene.ListFile({}, {}, {}, {scene.WallpaperEntry(1)}));
+    SetRawValue(DesktopKey, "Wallpaper", REG_SZ, std::string("(before)", 9));
+
+    EXPECT_EQ(result.exitCode, 2u);
+    EXPECT_NE(result.output.find("22行目: 壁紙 1: " + scene.WallpaperEntry(1)), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("読み込み終了: 26行目まで読みました\r\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("設定を読めません: "), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("Wallpaper"), std::string::npos) << result.output;
+    EXPECT_EQ(result.output.find("リストファイルを読めません"), std::string::npos) << result.output;
+}
+
 TEST_F(DeskRotateCheckTest, FailsWithExitCodeTwoWhenTheFileCannotBeRead)
 {
     const ProgramResult missing = RunProgram(program_, "\"" + folder_ + "\\absent.DAT\"");
