@@ -297,18 +297,13 @@ void ReportSetting(Report& report, const Setting& setting)
     CurrentSetting.clear();
     report.Line(Said(CheckText::SettingCount,
                      {Said(setting.name), Number(static_cast<size_t>(list.count)), CurrentValueOf(setting)}));
-    // The choice rule draws again while the draw names the current value, unless every entry does.
     const std::string prefix = setting.prefix();
-    std::vector<int32_t> choosable;
-    for (int32_t i = 0; i < list.count; ++i) {
-        if (!SamePathText(prefix + list[i], CurrentSetting)) choosable.push_back(i);
-    }
-    if (choosable.empty()) {
-        for (int32_t i = 0; i < list.count; ++i) choosable.push_back(i);
-    }
     std::vector<std::string> written;
     std::vector<std::string> neverWritten;
-    for (int32_t i : choosable) (IsExistingFile(prefix + list[i]) ? written : neverWritten).push_back(list[i]);
+    for (int32_t i = 0; i < list.count; ++i) {
+        if (!IsChoosable(list, prefix, i)) continue;
+        (IsExistingFile(prefix + list[i]) ? written : neverWritten).push_back(list[i]);
+    }
     if (!written.empty()) report.Line(Said(CheckText::NextChoices, {JoinedEntries(written)}));
     if (!neverWritten.empty()) report.Line(Said(CheckText::NeverWritten, {JoinedEntries(neverWritten)}));
 }

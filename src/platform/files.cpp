@@ -8,21 +8,34 @@
 
 namespace {
 
-// A directory search handle; FindFirstFileA reports failure as INVALID_HANDLE_VALUE.
-class FindHandle {
+// A handle closed on every way out by the call that matches the one that opened it. FindFirstFileA
+// and CreateFileA both report failure as INVALID_HANDLE_VALUE.
+template <BOOL (*CloseCall)(HANDLE)>
+class ScopedHandle {
 public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle()
+    explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ~ScopedHandle()
     {
-        if (IsValid()) osFindClose(handle_);
+        if (IsValid()) CloseCall(handle_);
     }
     bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE Get() const { return handle_; }
+    // Closes now, so that a failing close can be reported.
+    bool Close()
+    {
+        HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseCall(handle) != FALSE;
+    }
 
 private:
     HANDLE handle_;
 };
+
+using FindHandle = ScopedHandle<osFindClose<HANDLE>>;
+using FileHandle = ScopedHandle<osCloseHandle<HANDLE>>;
 
 }  // namespace
 
@@ -37,34 +50,6 @@ bool IsExistingFile(const std::string& path)
     return osFileTimeToLocalFileTime(&found.ftLastWriteTime, &localTime) &&
            osFileTimeToDosDateTime(&localTime, &dosDate, &dosTime);
 }
-
-namespace {
-
-// A file handle closed on every way out; CreateFileA reports failure as INVALID_HANDLE_VALUE.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle()
-    {
-        if (IsValid()) osCloseHandle(handle_);
-    }
-    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    // Closes now, so that a failing close can be reported.
-    bool Close()
-    {
-        HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return osCloseHandle(handle) != FALSE;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-}  // namespace
 
 std::string FileStartOf(const std::string& path, size_t count)
 {

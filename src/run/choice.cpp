@@ -27,21 +27,24 @@ bool SamePathText(const std::string& first, const std::string& second)
     return first.size() == second.size() && UpperCased(first) == UpperCased(second);
 }
 
+bool IsChoosable(const CandidateList& list, const std::string& prefix, int32_t index)
+{
+    if (!NamesSamePath(CurrentSetting, prefix, list[index])) return true;
+    // An entry naming the current value stands only where no entry differs, or the run's draws
+    // would never end.
+    for (int32_t i = 0; i < list.count; ++i) {
+        if (!NamesSamePath(CurrentSetting, prefix, list[i])) return false;
+    }
+    return true;
+}
+
 void ChooseCandidate(const CandidateList& list, const std::string& prefix)
 {
-    const int32_t count = list.count;
-    bool someEntryDiffers = false;
-    for (int32_t i = 0; i < count && !someEntryDiffers; ++i) {
-        someEntryDiffers = !NamesSamePath(CurrentSetting, prefix, list[i]);
-    }
-    // Drawing again while the draw names the current value needs an entry that does not, or the
-    // run would never end.
-    const bool drawAgainOnCurrent = count >= 2 && someEntryDiffers;
     do {
-        ChosenIndex = RandomBelow(count);
+        ChosenIndex = RandomBelow(list.count);
         // The previous step's path goes first, so that two paths built from a long line are
         // never held at once.
         std::string().swap(CandidatePath);
         CandidatePath = JoinedPath(prefix, list[ChosenIndex]);
-    } while (drawAgainOnCurrent && SamePathText(CurrentSetting, CandidatePath));
+    } while (!IsChoosable(list, prefix, ChosenIndex));
 }

@@ -22,6 +22,10 @@ extern std::string CandidatePath;
 // entry differs, as with a single entry, the first draw is the choice.
 void ChooseCandidate(const CandidateList& list, const std::string& prefix);
 
+// Whether a draw of the entry at index stands by that rule: its composition differs from
+// CurrentSetting, or no entry's does.
+bool IsChoosable(const CandidateList& list, const std::string& prefix, int32_t index);
+
 // Whether the texts are equal once both are upper-cased by the code page's rules.
 bool SamePathText(const std::string& first, const std::string& second);
 

@@ -37,18 +37,6 @@ std::set<std::string> FilesIn(const std::string& folder)
     return names;
 }
 
-std::string FileBytes(const std::string& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "(cannot open)";
-    char buffer[4096];
-    DWORD count = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) bytes.append(buffer, count);
-    CloseHandle(file);
-    return bytes;
-}
-
 class DeskRotateCheckTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -262,7 +250,7 @@ TEST_F(DeskRotateCheckTest, NewWritesTheTemplateThatTheRotationReadsAsEmpty)
     lines[8] = "\x81y \x8FI\x97\xB9\x89\xB9\x82\xF0\x8Ew\x92\xE8(Max:5) \x81z";
     lines[14] = "\x81y \x83X\x83N\x83\x8A\x81[\x83\x93\x83Z\x81[\x83o\x81[\x82\xF0\x8Ew\x92\xE8(Max:5) \x81z";
     lines[20] = WallpaperHeading;
-    EXPECT_EQ(FileBytes(templateFile), JoinLines(lines));
+    EXPECT_EQ(ReadFileBytes(templateFile), JoinLines(lines));
 
     // The rotation's own reader, beside the template under the name that makes it its list file.
     ASSERT_TRUE(CopyFileTo(BuildFolder() + "\\" LIST_PROBE_EXE, folder_ + "\\list_probe.exe"));
@@ -274,7 +262,7 @@ TEST_F(DeskRotateCheckTest, NewWritesTheTemplateThatTheRotationReadsAsEmpty)
     const ProgramResult refused = RunProgram(program_, "--new \"" + templateFile + "\"");
     EXPECT_EQ(refused.exitCode, 2u);
     EXPECT_NE(refused.output.find("既にあるファイルには書き込みません"), std::string::npos) << refused.output;
-    EXPECT_EQ(FileBytes(templateFile), "mine");
+    EXPECT_EQ(ReadFileBytes(templateFile), "mine");
 }
 
 TEST_F(DeskRotateCheckTest, ChangesNoSettingAndWritesNoFile)
@@ -310,10 +298,10 @@ TEST_F(DeskRotateCheckTest, OnTheWindows95FamilyReadsTheScreenSaverFromSystemIni
     ASSERT_TRUE(CopyFileA(systemIni.c_str(), saved.c_str(), FALSE));
     SetWindowsVersion("win98");
     WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", ShortNameOf(scene.SaverPath(1)).c_str(), systemIni.c_str());
-    const std::string systemIniBefore = FileBytes(systemIni);
+    const std::string systemIniBefore = ReadFileBytes(systemIni);
 
     const ProgramResult result = Check(scene.ListFile({}, {}, {scene.SaverEntry(1), scene.SaverEntry(2)}, {}));
-    const std::string systemIniAfter = FileBytes(systemIni);
+    const std::string systemIniAfter = ReadFileBytes(systemIni);
     CopyFileA(saved.c_str(), systemIni.c_str(), FALSE);
 
     // The stored short form is shown in its long form, and the candidate it names is not chosen.

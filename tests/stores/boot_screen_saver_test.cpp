@@ -15,17 +15,6 @@ std::string LastComponent(const std::string& path)
     return path.substr(path.rfind('\\') + 1);
 }
 
-std::string FileText(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "(none)";
-    char buffer[8192];
-    DWORD count = 0;
-    ReadFile(file, buffer, sizeof buffer, &count, nullptr);
-    CloseHandle(file);
-    return std::string(buffer, count);
-}
-
 // A folder holding Starfield.scr, whose short alias Wine makes up.
 class PathFormsTest : public ::testing::Test {
 protected:
@@ -176,7 +165,7 @@ TEST_F(BootScreenSaverTest, WritesTheBootEntryKeepingTheRest)
     EXPECT_EQ(ReadBootScreenSaver(), "C:\\WINDOWS\\SYSTEM\\NEW~1.SCR");
     WriteBootScreenSaver("");
     EXPECT_EQ(ReadBootScreenSaver(), "") << "the key stays, with an empty value";
-    const std::string text = FileText(SystemIniPath);
+    const std::string text = ReadFileBytes(SystemIniPath);
     EXPECT_NE(text.find("shell=Explorer.exe"), std::string::npos);
     EXPECT_NE(text.find("SCRNSAVE.EXE="), std::string::npos);
     EXPECT_NE(text.find("x=1"), std::string::npos);

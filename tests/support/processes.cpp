@@ -96,6 +96,19 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     CloseHandle(file);
 }
 
+std::string ReadFileBytes(const std::string& path)
+{
+    HANDLE file = CreateFileW(LongPathW(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "(cannot open)";
+    std::string bytes;
+    char buffer[4096];
+    DWORD count = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) bytes.append(buffer, count);
+    CloseHandle(file);
+    return bytes;
+}
+
 std::wstring LongPathW(const std::string& path)
 {
     std::wstring wide(path.size() + 1, L'\0');

@@ -35,3 +35,5 @@ std::string ShortNameOf(const std::string& path);
 
 // Writes the bytes to the file, replacing it; paths beyond MAX_PATH are allowed.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The whole file; "(cannot open)" when it cannot be opened for reading.
+std::string ReadFileBytes(const std::string& path);
